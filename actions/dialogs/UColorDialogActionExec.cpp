@@ -1,0 +1,10 @@
+// qpColorDialog: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool ColorDialogActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/, const std::string& /*arg4*/) {
+  return false;
+}
+
+}  // namespace qp

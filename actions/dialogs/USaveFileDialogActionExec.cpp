@@ -1,0 +1,10 @@
+// qpSaveFileDialog: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool SaveFileDialogActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/, const std::string& /*arg4*/, const std::string& /*arg5*/, const std::string& /*arg6*/, const std::string& /*arg7*/, const std::string& /*arg8*/) {
+  return false;
+}
+
+}  // namespace qp

@@ -1,0 +1,10 @@
+// qpFileOperation: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool FileOperationActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/, const std::string& /*arg4*/, const std::string& /*arg5*/, const std::string& /*arg6*/) {
+  return false;
+}
+
+}  // namespace qp

@@ -1,0 +1,10 @@
+// qpFileShortPath: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool FileShortPathActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
+  return false;
+}
+
+}  // namespace qp

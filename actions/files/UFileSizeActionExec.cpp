@@ -1,0 +1,10 @@
+// qpFileSize: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool FileSizeActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
+  return false;
+}
+
+}  // namespace qp

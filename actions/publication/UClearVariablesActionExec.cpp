@@ -1,0 +1,10 @@
+// qpClearVariables: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool ClearVariablesActionExec(const std::string& /*arg1*/) {
+  return false;
+}
+
+}  // namespace qp

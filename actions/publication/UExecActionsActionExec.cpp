@@ -1,0 +1,10 @@
+// qpExecActions: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool ExecActionsActionExec(const std::string& /*arg1*/) {
+  return false;
+}
+
+}  // namespace qp

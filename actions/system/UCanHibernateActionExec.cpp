@@ -1,0 +1,10 @@
+// qpCanHibernate: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool CanHibernateActionExec(const std::string& /*arg1*/) {
+  return false;
+}
+
+}  // namespace qp

@@ -1,0 +1,10 @@
+// qpCanPowerOff: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool CanPowerOffActionExec(const std::string& /*arg1*/) {
+  return false;
+}
+
+}  // namespace qp

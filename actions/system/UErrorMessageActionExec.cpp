@@ -1,0 +1,10 @@
+// qpErrorMessage: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool ErrorMessageActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
+  return false;
+}
+
+}  // namespace qp

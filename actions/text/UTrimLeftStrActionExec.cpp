@@ -1,0 +1,10 @@
+// qpTrimLeftStr: not implemented yet; the dispatcher hands back false.
+#include "actions/UActionExecs.h"
+
+namespace qp {
+
+bool TrimLeftStrActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
+  return false;
+}
+
+}  // namespace qp

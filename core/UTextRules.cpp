@@ -1,0 +1,159 @@
+#include "core/UTextRules.h"
+
+#include <cstring>
+
+namespace qp {
+
+namespace {
+
+size_t FirstNonBlank(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlankChar(text[i])) ++i;
+  return i;
+}
+
+size_t EndOfNonBlank(std::string_view text) {
+  size_t n = text.size();
+  while (n > 0 && IsBlankChar(text[n - 1])) --n;
+  return n;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+bool IsBlank(std::string_view text) { return FirstNonBlank(text) == text.size(); }
+
+std::string TrimBlanks(std::string_view text) {
+  size_t b = FirstNonBlank(text);
+  if (b == text.size()) return std::string();
+  return std::string(text.substr(b, EndOfNonBlank(text) - b));
+}
+
+std::string TrimLeftBlanks(std::string_view text) { return std::string(text.substr(FirstNonBlank(text))); }
+
+std::string TrimRightBlanks(std::string_view text) { return std::string(text.substr(0, EndOfNonBlank(text))); }
+
+bool TryReadInteger(std::string_view text, int32_t& value) {
+  size_t i = 0;
+  const size_t n = text.size();
+  while (i < n && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  if (i >= n) return false;
+
+  bool hex = false;
+  if (text[i] == '$' || text[i] == 'x' || text[i] == 'X') {
+    hex = true;
+    ++i;
+  } else if (text[i] == '0' && i + 1 < n && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i >= n) return false;
+
+  if (hex) {
+    uint64_t v = 0;
+    for (; i < n; ++i) {
+      int d = HexDigit(text[i]);
+      if (d < 0) return false;
+      v = (v << 4) | static_cast<uint64_t>(d);
+      if (v > 0xFFFFFFFFull) return false;  // leading zeros never get here
+    }
+    uint32_t pattern = static_cast<uint32_t>(v);
+    if (negative) pattern = 0u - pattern;
+    value = static_cast<int32_t>(pattern);
+    return true;
+  }
+
+  uint64_t v = 0;
+  for (; i < n; ++i) {
+    char c = text[i];
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + static_cast<uint64_t>(c - '0');
+    if (v > 2147483648ull) return false;
+  }
+  if (negative) {
+    value = static_cast<int32_t>(0u - static_cast<uint32_t>(v));
+  } else {
+    if (v > 2147483647ull) return false;
+    value = static_cast<int32_t>(v);
+  }
+  return true;
+}
+
+int32_t ReadInteger(std::string_view text, int32_t defaultValue) {
+  int32_t v;
+  return TryReadInteger(text, v) ? v : defaultValue;
+}
+
+std::string IntToText(int32_t value) {
+  char buf[16];
+  uint32_t u = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+  char* p = buf + sizeof buf;
+  do {
+    *--p = static_cast<char>('0' + u % 10);
+    u /= 10;
+  } while (u != 0);
+  if (value < 0) *--p = '-';
+  return std::string(p, buf + sizeof buf);
+}
+
+std::vector<std::string> SplitText(std::string_view separator, std::string_view text) {
+  std::vector<std::string> pieces;
+  if (separator.empty()) {
+    pieces.emplace_back(text);
+    return pieces;
+  }
+  size_t start = 0;
+  for (;;) {
+    size_t at = text.find(separator, start);
+    if (at == std::string_view::npos) break;
+    pieces.emplace_back(text.substr(start, at - start));
+    start = at + separator.size();
+  }
+  pieces.emplace_back(text.substr(start));
+  return pieces;
+}
+
+std::vector<std::string> SplitLines(std::string_view content) {
+  std::vector<std::string> lines;
+  // The first zero byte ends the text.
+  const void* zero = std::memchr(content.data(), 0, content.size());
+  size_t n = zero ? static_cast<size_t>(static_cast<const char*>(zero) - content.data()) : content.size();
+  const char* s = content.data();
+  size_t i = 0;
+  while (i < n) {
+    size_t start = i;
+    while (i < n && s[i] != '\r' && s[i] != '\n') ++i;
+    lines.emplace_back(s + start, i - start);
+    if (i < n && s[i] == '\r') ++i;
+    if (i < n && s[i] == '\n') ++i;
+  }
+  return lines;
+}
+
+std::string FillFormat(std::string_view format, std::initializer_list<std::string_view> args) {
+  std::string out;
+  auto arg = args.begin();
+  size_t i = 0;
+  while (i < format.size()) {
+    if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's') {
+      if (arg != args.end()) out.append(*arg++);
+      i += 2;
+    } else {
+      out.push_back(format[i++]);
+    }
+  }
+  return out;
+}
+
+}  // namespace qp

@@ -1,0 +1,3 @@
+#include "library/UExports.h"
+
+extern "C" void BXCALL bxMessage(void) {}
