@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=${QPU_BUILD:-build}
 jobs=$(nproc)
-cmake -S . -B "$root/win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --no-warn-unused-cli -S . -B "$root/win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$root/win" -j "$jobs"
 if [ "${QPU_NATIVE:-1}" != 0 ]; then
   cmake -S . -B "$root/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
