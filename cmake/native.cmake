@@ -15,3 +15,9 @@ add_executable(rules_tests ${QPU_NATIVE_TEST_SOURCES})
 target_compile_options(rules_tests PRIVATE -Wall -Wextra ${QPU_SANITIZE})
 target_link_libraries(rules_tests PRIVATE qpu_rules gtest gtest_main)
 add_test(NAME rules_tests COMMAND rules_tests --gtest_color=no)
+
+# Fuzzers (clang only): -DQPU_FUZZ=ON, see cmake/fuzz.cmake.
+option(QPU_FUZZ "Build the libFuzzer targets (needs clang++)" OFF)
+if(QPU_FUZZ)
+  include(${PROJECT_SOURCE_DIR}/cmake/fuzz.cmake)
+endif()
