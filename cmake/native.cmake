@@ -21,3 +21,16 @@ option(QPU_FUZZ "Build the libFuzzer targets (needs clang++)" OFF)
 if(QPU_FUZZ)
   include(${PROJECT_SOURCE_DIR}/cmake/fuzz.cmake)
 endif()
+
+# Benchmarks of the pure rules (Google Benchmark), optimised and without the
+# sanitizers: qpu_bench. Figures: scripts/bench-compare.py.
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  add_library(qpu_rules_bench STATIC ${QPU_RULES_SOURCES} ${QPU_HOST_RULES_SOURCES})
+  target_include_directories(qpu_rules_bench PUBLIC ${PROJECT_SOURCE_DIR})
+  target_compile_options(qpu_rules_bench PRIVATE -O2 -DNDEBUG)
+  file(GLOB QPU_BENCH_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/bench/*.cpp)
+  add_executable(qpu_bench ${QPU_BENCH_SOURCES})
+  target_compile_options(qpu_bench PRIVATE -O2 -DNDEBUG -Wall -Wextra)
+  target_link_libraries(qpu_bench PRIVATE qpu_rules_bench benchmark::benchmark)
+endif()
