@@ -139,7 +139,7 @@ TEST_F(TextActionTest, SlicingWithCountDefaults) {
 
 TEST_F(TextActionTest, Trimming) {
   const std::string text = "\t\r\nab c  ";
-  RunTable({
+  std::vector<Case> cases = {
       {kTrimStr, {text}, "ab c"},
       {kTrimLeftStr, {text}, "ab c  "},
       {kTrimRightStr, {text}, "\t\r\nab c"},
@@ -147,8 +147,10 @@ TEST_F(TextActionTest, Trimming) {
       {kTrimLeftStr, {"   "}, ""},
       {kTrimRightStr, {""}, ""},
       {kTrimStr, {"\xa0x\xa0"}, "\xa0x\xa0"},  // the no-break space stays
-      {kTrimStr, {" caf\xe9 "}, "caf\xe9"},
-  });
+  };
+  // In a double-byte code page 0xE9 would begin a character with the space.
+  if (GetACP() == 1252) cases.push_back({kTrimStr, {" caf\xe9 "}, "caf\xe9"});
+  RunTable(cases);
 }
 
 TEST_F(TextActionTest, GuidTextIsFreshRegistryForm) {
@@ -306,6 +308,9 @@ TEST_F(TextActionTest, DoubleByteCharactersUnderCodePage932) {
       {kRightStr, {so + "b", "2"}, "\x5C" "b"},
       {kTrimStr, {" \t" + so + "\x81\x40 "}, so + "\x81\x40"},
       {kTrimRightStr, {so + "\r\n"}, so},
+      // 0x81 0x7F is no character of the code page: the inner bytes still
+      // come back as they were.
+      {kTrimStr, {"  x\x81\x7fy  "}, "x\x81\x7fy"},
       {kUrlEncode, {so}, "%83%5C"},
       {kUrlDecode, {"%83%5C"}, so},
   });
