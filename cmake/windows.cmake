@@ -55,3 +55,7 @@ add_dependencies(qpUtilR_tests qpUtilR)
 # One Wine start for the whole suite.
 add_test(NAME dll_suite COMMAND qpUtilR_tests --gtest_color=no)
 set_tests_properties(dll_suite PROPERTIES TIMEOUT 1200)
+
+# bxhost initialises COM for the plug-in; the suite runs bxhost.exe itself too.
+target_link_libraries(bxhost PRIVATE ole32)
+add_dependencies(qpUtilR_tests bxhost)

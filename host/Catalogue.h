@@ -16,7 +16,8 @@ std::string KindWords(const Declaration& d);
 // Plain text: each category name, then one line per action:
 // index, name, kinds, hint.
 std::string CatalogueText(const std::vector<Declaration>& declarations);
-// The same as Markdown: a heading and a table per category.
+// The same as Markdown: a title with the counts, then a heading and a table
+// per category (the generated action reference, docs/actions.md).
 std::string CatalogueMarkdown(const std::vector<Declaration>& declarations);
 
 }  // namespace bxhost

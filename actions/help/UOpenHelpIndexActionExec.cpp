@@ -1,10 +1,14 @@
-// qpOpenHelpIndex: not implemented yet; the dispatcher hands back false.
+// qpOpenHelpIndex: shows a compiled help file at its index, at a keyword.
 #include "actions/UActionExecs.h"
+#include "actions/help/UHelpActionFrame.h"
+#include "actions/help/UHtmlHlp.h"
 
 namespace qp {
 
-bool OpenHelpIndexActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/) {
-  return false;
+bool OpenHelpIndexActionExec(const std::string& helpFile, const std::string& keyword, const std::string& resultVar) {
+  return RunHelpAction(helpFile, keyword, resultVar, [](const std::string& file, const std::string& word) {
+    return HtmlHelpDisplayIndex(file, word);
+  });
 }
 
 }  // namespace qp

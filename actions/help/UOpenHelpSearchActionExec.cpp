@@ -1,10 +1,13 @@
-// qpOpenHelpSearch: not implemented yet; the dispatcher hands back false.
+// qpOpenHelpSearch: shows a compiled help file at its search page.
 #include "actions/UActionExecs.h"
+#include "actions/help/UHelpActionFrame.h"
+#include "actions/help/UHtmlHlp.h"
 
 namespace qp {
 
-bool OpenHelpSearchActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool OpenHelpSearchActionExec(const std::string& helpFile, const std::string& resultVar) {
+  return RunHelpAction(helpFile, std::string(), resultVar,
+                       [](const std::string& file, const std::string&) { return HtmlHelpDisplaySearch(file); });
 }
 
 }  // namespace qp

@@ -1,10 +1,13 @@
-// qpOpenHelpToc: not implemented yet; the dispatcher hands back false.
+// qpOpenHelpToc: shows a compiled help file at its table of contents.
 #include "actions/UActionExecs.h"
+#include "actions/help/UHelpActionFrame.h"
+#include "actions/help/UHtmlHlp.h"
 
 namespace qp {
 
-bool OpenHelpTocActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool OpenHelpTocActionExec(const std::string& helpFile, const std::string& resultVar) {
+  return RunHelpAction(helpFile, std::string(), resultVar,
+                       [](const std::string& file, const std::string&) { return HtmlHelpDisplayToc(file); });
 }
 
 }  // namespace qp

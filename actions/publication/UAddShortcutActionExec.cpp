@@ -1,10 +1,102 @@
-// qpAddShortcut: not implemented yet; the dispatcher hands back false.
+// qpAddShortcut: writes a shell shortcut (.lnk) to an existing file or folder
+// through the shell link object. COM is initialised by the host on its thread.
+#include <windows.h>
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+
+#include <vector>
+
 #include "actions/UActionExecs.h"
+#include "actions/publication/UShortcutRules.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool AddShortcutActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/, const std::string& /*arg4*/, const std::string& /*arg5*/, const std::string& /*arg6*/) {
-  return false;
+namespace {
+
+const CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const IID kShellLinkA = {0x000214EE, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const IID kPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+const IID kUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+// Releases a COM interface when it goes out of scope, on every path.
+template <typename T>
+struct ComRef {
+  T* p = nullptr;
+  ComRef() = default;
+  ComRef(const ComRef&) = delete;
+  ComRef& operator=(const ComRef&) = delete;
+  ~ComRef() {
+    if (p != nullptr) p->Release();
+  }
+  void** Out() { return reinterpret_cast<void**>(&p); }
+};
+
+// The path in UTF-16 from the system's ANSI code page.
+std::wstring WidePath(const std::string& path) {
+  int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+  if (n <= 0) return std::wstring();
+  std::vector<wchar_t> buffer(static_cast<size_t>(n));
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, buffer.data(), n);
+  return std::wstring(buffer.data());
+}
+
+// "False" and the system text of the HRESULT's error code.
+void ReportComFailure(const std::string& resultVar, HRESULT hr) {
+  SetVariable(resultVar, kFalse);
+  ReportSystemError(static_cast<uint32_t>(HRESULT_CODE(hr)));
+}
+
+}  // namespace
+
+bool AddShortcutActionExec(const std::string& target, const std::string& arguments, const std::string& folder,
+                           const std::string& name, const std::string& description, const std::string& resultVar) {
+  if (!FileExists(target) && !DirectoryExists(target)) {
+    SetVariable(resultVar, kFalse);
+    ReportPathNotExists(target);
+    return true;
+  }
+
+  ComRef<IUnknown> object;
+  HRESULT hr = CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kUnknown,
+                                object.Out());
+  if (FAILED(hr) || object.p == nullptr) {
+    ReportComFailure(resultVar, FAILED(hr) ? hr : E_NOINTERFACE);
+    return true;
+  }
+  ComRef<IShellLinkA> link;
+  hr = object.p->QueryInterface(kShellLinkA, link.Out());
+  if (FAILED(hr) || link.p == nullptr) {
+    ReportComFailure(resultVar, FAILED(hr) ? hr : E_NOINTERFACE);
+    return true;
+  }
+  ComRef<IPersistFile> file;
+  hr = object.p->QueryInterface(kPersistFile, file.Out());
+  if (FAILED(hr) || file.p == nullptr) {
+    ReportComFailure(resultVar, FAILED(hr) ? hr : E_NOINTERFACE);
+    return true;
+  }
+
+  // The setters' results are not examined: the file's presence decides.
+  link.p->SetArguments(arguments.c_str());
+  link.p->SetDescription(description.c_str());
+  link.p->SetShowCmd(SW_SHOWNORMAL);
+  link.p->SetPath(target.c_str());
+  const std::string workingFolder = ShortcutTargetFolder(target);
+  link.p->SetWorkingDirectory(workingFolder.c_str());
+
+  const std::string shortcutPath = ShortcutFilePath(folder, name);
+  file.p->Save(WidePath(shortcutPath).c_str(), FALSE);
+
+  if (FileExists(shortcutPath)) {
+    SetVariable(resultVar, kTrue);
+  } else {
+    const DWORD code = GetLastError();
+    SetVariable(resultVar, kFalse);
+    ReportSystemError(code);
+  }
+  return true;
 }
 
 }  // namespace qp

@@ -1,10 +1,15 @@
-// qpDequotedStr: not implemented yet; the dispatcher hands back false.
+// qpDequotedStr: the inverse of qpQuotedStr. A quote argument that is not
+// exactly one byte leaves the text as it is.
 #include "actions/UActionExecs.h"
+#include "actions/text/UStringRules.h"
+#include "actions/text/UStringSystem.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool DequotedStrActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/) {
-  return false;
+bool DequotedStrActionExec(const std::string& text, const std::string& quote, const std::string& resultName) {
+  SetVariable(resultName, quote.size() == 1 ? DequoteText(text, quote[0], AnsiLeadBytes()) : text);
+  return true;
 }
 
 }  // namespace qp

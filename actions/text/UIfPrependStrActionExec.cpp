@@ -1,10 +1,14 @@
-// qpIfPrependStr: not implemented yet; the dispatcher hands back false.
+// qpIfPrependStr: the text with the prefix put in front unless it already
+// begins with it (bytes compared exactly).
 #include "actions/UActionExecs.h"
+#include "actions/text/UStringRules.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool IfPrependStrActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/) {
-  return false;
+bool IfPrependStrActionExec(const std::string& text, const std::string& prefix, const std::string& resultName) {
+  SetVariable(resultName, IfPrependText(text, prefix));
+  return true;
 }
 
 }  // namespace qp

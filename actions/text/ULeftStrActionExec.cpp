@@ -1,10 +1,14 @@
-// qpLeftStr: not implemented yet; the dispatcher hands back false.
+// qpLeftStr: the first count bytes of the text (a count that is not a valid
+// integer takes the whole text).
 #include "actions/UActionExecs.h"
+#include "actions/text/UStringRules.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool LeftStrActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/) {
-  return false;
+bool LeftStrActionExec(const std::string& text, const std::string& count, const std::string& resultName) {
+  SetVariable(resultName, LeftText(text, ReadCount(count, static_cast<int64_t>(text.size()))));
+  return true;
 }
 
 }  // namespace qp

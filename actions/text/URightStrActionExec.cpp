@@ -1,10 +1,14 @@
-// qpRightStr: not implemented yet; the dispatcher hands back false.
+// qpRightStr: the last count bytes of the text (a count that is not a valid
+// integer takes the whole text).
 #include "actions/UActionExecs.h"
+#include "actions/text/UStringRules.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool RightStrActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/) {
-  return false;
+bool RightStrActionExec(const std::string& text, const std::string& count, const std::string& resultName) {
+  SetVariable(resultName, RightText(text, ReadCount(count, static_cast<int64_t>(text.size()))));
+  return true;
 }
 
 }  // namespace qp

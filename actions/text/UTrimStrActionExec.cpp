@@ -1,10 +1,14 @@
-// qpTrimStr: not implemented yet; the dispatcher hands back false.
+// qpTrimStr: the text without the spaces and control characters at both ends.
 #include "actions/UActionExecs.h"
+#include "actions/text/UStringRules.h"
+#include "actions/text/UStringSystem.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool TrimStrActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool TrimStrActionExec(const std::string& text, const std::string& resultName) {
+  SetVariable(resultName, TrimAnsiText(text, TrimSide::Both));
+  return true;
 }
 
 }  // namespace qp

@@ -1,10 +1,14 @@
-// qpUrlDecode: not implemented yet; the dispatcher hands back false.
+// qpUrlDecode: the inverse of qpUrlEncode; a malformed escape anywhere gives
+// the empty text. A "%00" escape ends the text as the host reads it.
 #include "actions/UActionExecs.h"
+#include "actions/text/UStringRules.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool UrlDecodeActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool UrlDecodeActionExec(const std::string& text, const std::string& resultName) {
+  SetVariable(resultName, UrlDecodeText(text));
+  return true;
 }
 
 }  // namespace qp
