@@ -247,10 +247,10 @@ const DLGTEMPLATE* PreviewPanelTemplate() {
   static TemplateStore store;
   if (store.storage.empty()) {
     TemplateWriter t;
-    t.Header(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | DS_3DLOOK | DS_CONTROL | DS_SETFONT, 0, 4, 0, 0, 300, 140,
+    t.Header(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | DS_3DLOOK | DS_CONTROL | DS_SETFONT, 0, 4, 0, 0, 150, 150,
              L"");
     // stc32 holds the dialog's own controls; the panel sits to its right.
-    t.Item(SS_LEFT, 0, 0, 4, 4, stc32, kStaticAtom, L"");
+    t.Item(SS_LEFT, 0, 0, 4, 150, stc32, kStaticAtom, L"");
     t.Item(SS_LEFT | SS_NOPREFIX, 8, 6, 132, 10, kPreviewCaptionId, kStaticAtom, L"Picture:");
     t.Item(SS_OWNERDRAW | SS_SUNKEN, 8, 18, 132, 112, kPreviewPictureId, kStaticAtom, L"");
     t.Item(BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, 90, 132, 50, 14, kPreviewButtonId, kButtonAtom, L"Preview");
