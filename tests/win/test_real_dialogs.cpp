@@ -73,8 +73,11 @@ HWND DescendantById(HWND parent, int id) {
 }
 
 bool SaveShot(HWND window, const std::string& name) {
+  // The client area: without a window manager on the test display the
+  // title bar is not painted where the screen can be copied.
   RECT r;
-  if (!GetWindowRect(window, &r)) return false;
+  if (!GetClientRect(window, &r)) return false;
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
   // Only what is on the screen can be copied from it.
   const RECT screenRect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   IntersectRect(&r, &r, &screenRect);
@@ -207,6 +210,51 @@ void WriteBitmap(const std::string& path, int w, int h) {
   std::fclose(f);
 }
 
+// A 32 x 32 icon of 32-bit colour.
+void WriteIcon(const std::string& path) {
+  const int size = 32;
+  std::vector<unsigned char> file;
+  auto put16 = [&](unsigned v) { file.push_back(v & 0xFF); file.push_back((v >> 8) & 0xFF); };
+  auto put32 = [&](unsigned v) { put16(v & 0xFFFF); put16(v >> 16); };
+  const unsigned imageBytes = 40 + size * size * 4 + size * 4;
+  put16(0); put16(1); put16(1);                                   // icon directory, one image
+  file.push_back(size); file.push_back(size); file.push_back(0); file.push_back(0);
+  put16(1); put16(32); put32(imageBytes); put32(22);              // the entry
+  put32(40); put32(size); put32(size * 2); put16(1); put16(32);   // its bitmap header
+  for (int i = 0; i < 6; ++i) put32(0);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) put32(0xFF000000u | (x * 8) << 16 | (y * 8) << 8 | 0x80);
+  for (int i = 0; i < size * 4; ++i) file.push_back(0);           // AND mask: all opaque
+  FILE* f = std::fopen(path.c_str(), "wb");
+  std::fwrite(file.data(), 1, file.size(), f);
+  std::fclose(f);
+}
+
+// An enhanced metafile two inches wide and one high, and the same drawing as
+// a placeable metafile of 2880 x 1440 units at 1440 units per inch.
+void WriteMetafiles(const std::string& emfPath, const std::string& wmfPath) {
+  const RECT frame = {0, 0, 5080, 2540};
+  HDC dc = CreateEnhMetaFileA(nullptr, emfPath.c_str(), &frame, nullptr);
+  Ellipse(dc, 0, 0, 190, 95);
+  Rectangle(dc, 40, 20, 150, 75);
+  HENHMETAFILE emf = CloseEnhMetaFile(dc);
+  HDC screen = GetDC(nullptr);
+  const UINT size = GetWinMetaFileBits(emf, 0, nullptr, MM_ANISOTROPIC, screen);
+  std::vector<BYTE> bits(size);
+  GetWinMetaFileBits(emf, size, bits.data(), MM_ANISOTROPIC, screen);
+  ReleaseDC(nullptr, screen);
+  DeleteEnhMetaFile(emf);
+  WORD header[11] = {0xCDD7, 0x9AC6, 0, 0, 0, 2880, 1440, 1440, 0, 0, 0};
+  for (int i = 0; i < 10; ++i) header[10] ^= header[i];
+  FILE* f = std::fopen(wmfPath.c_str(), "wb");
+  std::fwrite(header, sizeof header, 1, f);
+  std::fwrite(bits.data(), 1, bits.size(), f);
+  std::fclose(f);
+}
+
+const char* const kPictureFiles[] = {"picture.bmp", "icon.ico", "vector.emf", "placeable.wmf", "broken.bmp",
+                                     "notes.txt"};
+
 class RealDialogTest : public PluginTest {
  protected:
   void SetUp() override {
@@ -219,13 +267,16 @@ class RealDialogTest : public PluginTest {
     folder_ = name;
     CreateDirectoryA(folder_.c_str(), nullptr);
     WriteBitmap(folder_ + "\\picture.bmp", 640, 480);
-    FILE* f = std::fopen((folder_ + "\\notes.txt").c_str(), "wb");
-    std::fputs("not a picture\r\n", f);
-    std::fclose(f);
+    WriteIcon(folder_ + "\\icon.ico");
+    WriteMetafiles(folder_ + "\\vector.emf", folder_ + "\\placeable.wmf");
+    for (const char* name : {"notes.txt", "broken.bmp"}) {
+      FILE* f = std::fopen((folder_ + "\\" + name).c_str(), "wb");
+      std::fputs("not a picture\r\n", f);
+      std::fclose(f);
+    }
   }
   void TearDown() override {
-    DeleteFileA((folder_ + "\\picture.bmp").c_str());
-    DeleteFileA((folder_ + "\\notes.txt").c_str());
+    for (const char* name : kPictureFiles) DeleteFileA((folder_ + "\\" + name).c_str());
     RemoveDirectoryA(folder_.c_str());
     PluginTest::TearDown();
   }
@@ -371,10 +422,30 @@ TEST_F(RealDialogTest, ClassicImageDialogPreviewsTheSelectedPicture) {
           return;
         HWND button = DescendantById(dialog, kPreviewButtonId);
         if (TextOf(caption) != "Picture:") d.Problem("caption before a selection: " + TextOf(caption));
-        if (!SelectInList(dialog, "notes.txt")) d.Problem("notes.txt not in the list");
-        Sleep(500);
-        if (TextOf(caption) != "Picture:") d.Problem("caption of a text file: " + TextOf(caption));
-        if (IsWindowEnabled(button)) d.Problem("preview button enabled for a text file");
+        // Each kind of picture, and files that are none.
+        const struct {
+          const char* name;
+          const char* caption;
+        } files[] = {{"icon.ico", " (32x32)"},   {"notes.txt", "Picture:"},       {"vector.emf", "*"},
+                     {"broken.bmp", "Picture:"}, {"placeable.wmf", " (192x96)"}};
+        for (const auto& file : files) {
+          if (!SelectInList(dialog, file.name)) d.Problem(std::string(file.name) + " not in the list");
+          const bool picture = std::string(file.caption) != "Picture:";
+          d.WaitUntil(
+              [&] {
+                const std::string text = TextOf(caption);
+                int w = 0, h = 0;
+                if (std::string(file.caption) == "*")
+                  return std::sscanf(text.c_str(), " (%dx%d)", &w, &h) == 2 && w > 0 && h > 0;
+                return text == file.caption;
+              },
+              file.name);
+          if ((IsWindowEnabled(button) != FALSE) != picture) d.Problem(std::string("preview button for ") + file.name);
+          if (std::string(file.name) == "vector.emf") {
+            Sleep(700);  // let the picture area repaint
+            d.Shot(dialog, "open-image-dialog-metafile");
+          }
+        }
         if (!SelectInList(dialog, "picture.bmp")) d.Problem("picture.bmp not in the list");
         d.WaitUntil([&] { return TextOf(caption) == " (640x480)"; }, "the caption \" (640x480)\"");
         if (!IsWindowEnabled(button)) d.Problem("preview button disabled for a bitmap");
