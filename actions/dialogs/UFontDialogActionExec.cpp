@@ -19,13 +19,19 @@ constexpr DWORD kFontDialogFlags = 0x149;
 // What the user touched while the dialog was open: the colour and the
 // script combo boxes. Only one font dialog is open at a time on the thread.
 struct FontDialogChanges {
+  bool open = false;  // the dialog has finished its own setup
   bool color = false;
   bool charset = false;
 };
 FontDialogChanges* g_changes = nullptr;
 
 UINT_PTR CALLBACK FontDialogHookProc(HWND, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_COMMAND && g_changes != nullptr && HIWORD(wParam) == CBN_SELCHANGE) {
+  if (g_changes == nullptr) return 0;
+  // The dialog selects its initial entries itself, with the same
+  // notifications a user's choice sends; the hook sees WM_INITDIALOG after
+  // that, so only later selections are the user's.
+  if (message == WM_INITDIALOG) g_changes->open = true;
+  if (message == WM_COMMAND && g_changes->open && HIWORD(wParam) == CBN_SELCHANGE) {
     if (LOWORD(wParam) == cmb4) g_changes->color = true;
     if (LOWORD(wParam) == cmb5) g_changes->charset = true;
   }

@@ -158,7 +158,9 @@ struct FontCase {
   std::vector<std::string> expected;  // variables 0 to 4; "*" matches anything
 };
 
+// The dialog's own setup, then the user's selection in a combo box.
 void SendHook(CHOOSEFONTA* cf, int control) {
+  cf->lpfnHook(nullptr, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(cf));
   cf->lpfnHook(nullptr, WM_COMMAND, MAKEWPARAM(control, CBN_SELCHANGE), 0);
 }
 
@@ -207,6 +209,16 @@ TEST_F(DialogTest, FontDialogResultRules) {
          SendHook(cf, cmb5);
        },
        {"0,0,0", "Arial", "10", "", "RUSSIAN_CHARSET"}},
+      {"selections the dialog makes while it sets itself up do not count",
+       "Arial|10|255,0,0",
+       [](CHOOSEFONTA* cf) {
+         cf->lpfnHook(nullptr, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE), 0);
+         cf->lpfnHook(nullptr, WM_COMMAND, MAKEWPARAM(cmb5, CBN_SELCHANGE), 0);
+         cf->lpfnHook(nullptr, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(cf));
+         cf->rgbColors = RGB(9, 9, 9);
+         cf->lpLogFont->lfCharSet = ANSI_CHARSET;
+       },
+       {"255,0,0", "Arial", "10", "", "DEFAULT_CHARSET"}},
       {"styles from the weight and the flags",
        "Arial|10|0,0,0|Bold",
        [](CHOOSEFONTA* cf) {

@@ -324,8 +324,24 @@ TEST_F(RealDialogTest, FontDialogOpensAndReturnsTheFont) {
   EXPECT_EQ(host.Var("F1"), face);
   EXPECT_EQ(host.Var("F2"), "12");
   EXPECT_EQ(host.Var("F3"), "Bold");
-  EXPECT_FALSE(host.Var("F4").empty());
+  EXPECT_EQ(host.Var("F4"), "DEFAULT_CHARSET");  // same face, script untouched
   EXPECT_FALSE(host.HasVar("F"));
+
+  // The user picks blue in the colour box: the chosen colour is reported.
+  Run(kFont, {face + "|12|255,0,0|Bold", "G"}, [](Driver& d) {
+    HWND dialog = d.WaitForDialog();
+    if (!dialog) return;
+    HWND colors = GetDlgItem(dialog, cmb4);
+    const int count = static_cast<int>(SendMessageA(colors, CB_GETCOUNT, 0, 0));
+    int blue = -1;
+    for (int i = 0; i < count && blue < 0; ++i)
+      if (static_cast<COLORREF>(SendMessageA(colors, CB_GETITEMDATA, i, 0)) == RGB(0, 0, 255)) blue = i;
+    if (blue < 0) return d.Problem("no blue in the colour box");
+    SendMessageA(colors, CB_SETCURSEL, blue, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE), reinterpret_cast<LPARAM>(colors));
+    d.Press(dialog, IDOK);
+  });
+  EXPECT_EQ(host.Var("G0"), "0,0,255");
 }
 
 TEST_F(RealDialogTest, ColorDialogOpensOnTheColourAndCancels) {
