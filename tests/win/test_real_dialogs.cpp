@@ -72,12 +72,16 @@ HWND DescendantById(HWND parent, int id) {
   return Descendant(parent, [id](HWND w) { return GetDlgCtrlID(w) == id; });
 }
 
-bool SaveShot(HWND window, const std::string& name) {
-  // The client area: without a window manager on the test display the
-  // title bar is not painted where the screen can be copied.
+bool SaveShot(HWND window, const std::string& name, bool wholeWindow) {
+  // Normally the client area: without a window manager on the test display
+  // the title bar of a dialog is not painted where the screen can be copied.
   RECT r;
-  if (!GetClientRect(window, &r)) return false;
-  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  if (wholeWindow) {
+    if (!GetWindowRect(window, &r)) return false;
+  } else {
+    if (!GetClientRect(window, &r)) return false;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  }
   // Only what is on the screen can be copied from it.
   const RECT screenRect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   IntersectRect(&r, &r, &screenRect);
@@ -143,8 +147,8 @@ class Driver {
     Problem(std::string("timed out waiting: ") + what);
     return false;
   }
-  void Shot(HWND window, const std::string& name) {
-    if (!SaveShot(window, name)) Problem("no screenshot " + name);
+  void Shot(HWND window, const std::string& name, bool wholeWindow = false) {
+    if (!SaveShot(window, name, wholeWindow)) Problem("no screenshot " + name);
   }
   // The file-name box of a classic, old-style or newer file dialog.
   void FillName(HWND dialog, const std::string& text) {
@@ -472,7 +476,7 @@ TEST_F(RealDialogTest, ClassicImageDialogPreviewsTheSelectedPicture) {
         if (HWND preview = d.WaitForDialog(dialog)) {
           if (TextOf(preview) != "Preview") d.Problem("preview window caption: " + TextOf(preview));
           if (IsWindowEnabled(dialog)) d.Problem("the dialog takes input while the preview is open");
-          d.Shot(preview, "image-preview-window");
+          d.Shot(preview, "image-preview-window", true);
           PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 0);
           PostMessageA(preview, WM_KEYUP, VK_ESCAPE, 0);
           d.WaitUntil([&] { return !IsWindow(preview) || !IsWindowVisible(preview); }, "Escape closes the preview");
