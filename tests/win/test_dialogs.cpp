@@ -48,8 +48,9 @@ LRESULT CALLBACK PlainWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return 
 
 class DialogTest : public PluginTest {
  protected:
-  void SetUp() override {
-    PluginTest::SetUp();
+  // The host's windows live for the whole suite: destroying a visible
+  // window takes Wine a long while without a window manager.
+  static void SetUpTestSuite() {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = &PlainWindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -59,6 +60,17 @@ class DialogTest : public PluginTest {
                            nullptr, wc.hInstance, nullptr);
     main_ = CreateWindowA("QpDialogTestHost", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200, nullptr,
                           nullptr, wc.hInstance, nullptr);
+  }
+  static void TearDownTestSuite() {
+    DestroyWindow(main_);
+    DestroyWindow(other_);
+    main_ = other_ = nullptr;
+  }
+
+  void SetUp() override {
+    PluginTest::SetUp();
+    EnableWindow(main_, TRUE);
+    EnableWindow(other_, TRUE);
     SetForegroundWindow(main_);
     SetActiveWindow(main_);
     g_version = 0x0A280105;  // 5.1: the classic dialogs
@@ -75,11 +87,6 @@ class DialogTest : public PluginTest {
     g_saveFile = [=](OPENFILENAMEA*) { unexpected("GetSaveFileNameA"); return FALSE; };
     g_coCreate = [=](REFCLSID, REFIID, void**) { unexpected("CoCreateInstance"); return E_FAIL; };
     LiveFakes() = 0;
-  }
-  void TearDown() override {
-    DestroyWindow(main_);
-    DestroyWindow(other_);
-    PluginTest::TearDown();
   }
 
   ModalSeen SeeModal(HWND owner) const {
@@ -108,9 +115,11 @@ class DialogTest : public PluginTest {
     return r;
   }
 
-  HWND main_ = nullptr;
-  HWND other_ = nullptr;
+  static HWND main_;
+  static HWND other_;
 };
+HWND DialogTest::main_ = nullptr;
+HWND DialogTest::other_ = nullptr;
 
 int ScreenDpi() {
   HDC dc = GetDC(nullptr);
