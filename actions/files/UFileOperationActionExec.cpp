@@ -38,7 +38,10 @@ bool FileOperationActionExec(const std::string& operation, const std::string& so
   int answer = SHFileOperationA(&op);
   DWORD error = GetLastError();
   if (answer != 0) {
-    ReportSystemError(error);
+    // The thread's last error describes the failure. A shell that fails
+    // without leaving one would otherwise put the success message into
+    // LastError; its own answer is the better description then.
+    ReportSystemError(error != 0 ? error : static_cast<DWORD>(answer));
     SetVariable(resultVar, kFalse);
   } else {
     SetVariable(resultVar, op.fAnyOperationsAborted ? "Cancel" : kTrue);

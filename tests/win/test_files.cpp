@@ -355,6 +355,7 @@ TEST_F(FilesTest, FileOperationOnAMissingFileReportsFalse) {
   Writes w = host.Writes();
   ASSERT_EQ(w.size(), 2u);
   EXPECT_EQ(w[0].first, "LastError");
+  EXPECT_NE(w[0].second, ExpectedSystemText(0)) << "a failure is not described by the success message";
   EXPECT_EQ(w[1], (std::pair<std::string, std::string>{"R", "False"}));
 }
 
@@ -482,6 +483,8 @@ TEST_F(FileOperationRecordedTest, ShellAnswersBecomeTrueCancelOrFalse) {
       // The text comes from the thread's last error, not from the answer.
       {0x7C, TRUE, ERROR_ACCESS_DENIED, {{"LastError", ExpectedSystemText(ERROR_ACCESS_DENIED)}, {"R", "False"}}},
       {2, FALSE, ERROR_SHARING_VIOLATION, {{"LastError", ExpectedSystemText(ERROR_SHARING_VIOLATION)}, {"R", "False"}}},
+      // A shell that leaves no last error: its answer describes the failure.
+      {ERROR_FILE_NOT_FOUND, FALSE, 0, {{"LastError", ExpectedSystemText(ERROR_FILE_NOT_FOUND)}, {"R", "False"}}},
   };
   for (const Case& c : cases) {
     g_answer = c.answer;
