@@ -40,12 +40,12 @@ std::string CatalogueText(const std::vector<Declaration>& declarations) {
 std::string CatalogueMarkdown(const std::vector<Declaration>& declarations) {
   int categories = 0, actions = 0;
   for (const auto& d : declarations) (d.index == 0 ? categories : actions)++;
-  std::string out = "# Action reference\n\n" + std::to_string(actions) + " actions in " + std::to_string(categories) +
+  std::string out = std::to_string(actions) + " actions in " + std::to_string(categories) +
                     " categories, as the plug-in declares them. Parameters are given by kind, in order: "
                     "text, number (an integer), variable (the name of a variable the action writes).\n";
   for (const auto& d : declarations) {
     if (d.index == 0) {
-      out += "\n## " + d.name + "\n\n| # | Action | Parameters | Hint |\n|---|---|---|---|\n";
+      out += "\n### " + d.name + "\n\n| # | Action | Parameters | Hint |\n|---|---|---|---|\n";
     } else {
       std::string hint = d.hint;
       for (size_t p = 0; (p = hint.find('|', p)) != std::string::npos; p += 2) hint.replace(p, 1, "\\|");

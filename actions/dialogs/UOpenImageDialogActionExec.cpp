@@ -1,10 +1,15 @@
-// qpOpenImageDialog: not implemented yet; the dispatcher hands back false.
+// qpOpenImageDialog: the open dialog for pictures, with a preview of the selected picture.
 #include "actions/UActionExecs.h"
+#include "actions/dialogs/UDialogLayer.h"
 
 namespace qp {
 
-bool OpenImageDialogActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/, const std::string& /*arg4*/, const std::string& /*arg5*/, const std::string& /*arg6*/, const std::string& /*arg7*/, const std::string& /*arg8*/) {
-  return false;
+bool OpenImageDialogActionExec(const std::string& fileName, const std::string& defaultExt, const std::string& filter,
+                        const std::string& filterIndex, const std::string& initialDir, const std::string& title,
+                        const std::string& options, const std::string& resultVariable) {
+  RunFileDialogAction(FileDialogKind::OpenPicture,
+                      {fileName, defaultExt, filter, filterIndex, initialDir, title, options, resultVariable}, true);
+  return true;
 }
 
 }  // namespace qp

@@ -1,10 +1,15 @@
-// qpSaveFileDialog: not implemented yet; the dispatcher hands back false.
+// qpSaveFileDialog: the save dialog; the chosen path or "False".
 #include "actions/UActionExecs.h"
+#include "actions/dialogs/UDialogLayer.h"
 
 namespace qp {
 
-bool SaveFileDialogActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/, const std::string& /*arg3*/, const std::string& /*arg4*/, const std::string& /*arg5*/, const std::string& /*arg6*/, const std::string& /*arg7*/, const std::string& /*arg8*/) {
-  return false;
+bool SaveFileDialogActionExec(const std::string& fileName, const std::string& defaultExt, const std::string& filter,
+                        const std::string& filterIndex, const std::string& initialDir, const std::string& title,
+                        const std::string& options, const std::string& resultVariable) {
+  RunFileDialogAction(FileDialogKind::Save,
+                      {fileName, defaultExt, filter, filterIndex, initialDir, title, options, resultVariable}, true);
+  return true;
 }
 
 }  // namespace qp

@@ -1,10 +1,21 @@
-// qpDriveType: not implemented yet; the dispatcher hands back false.
+// qpDriveType: the type word of one drive.
+#include <windows.h>
+
 #include "actions/UActionExecs.h"
+#include "actions/files/UFileRules.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool DriveTypeActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool DriveTypeActionExec(const std::string& drive, const std::string& resultVar) {
+  char letter = 0;
+  if (!CleanDriveArgument(drive, letter)) {
+    ReportInvalidArguments("qpDriveType");
+    SetVariable(resultVar, kFalse);
+    return false;
+  }
+  SetVariable(resultVar, DriveTypeWord(GetDriveTypeA(DriveRoot(letter).c_str())));
+  return true;
 }
 
 }  // namespace qp

@@ -1,10 +1,13 @@
-// qpFileShortPath: not implemented yet; the dispatcher hands back false.
+// qpFileShortPath: the short (8.3) form of an existing file's path.
+#include <windows.h>
+
 #include "actions/UActionExecs.h"
+#include "actions/files/UFilePathForms.h"
 
 namespace qp {
 
-bool FileShortPathActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool FileShortPathActionExec(const std::string& path, const std::string& resultVar) {
+  return WritePathForm(&GetShortPathNameA, path, resultVar);
 }
 
 }  // namespace qp

@@ -1,10 +1,14 @@
-// qpTempFilePath: not implemented yet; the dispatcher hands back false.
+// qpTempFilePath: a new unique path in the system's temporary folder, with
+// the given extension (its dots removed); no file is created.
 #include "actions/UActionExecs.h"
+#include "actions/files/UFileRules.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool TempFilePathActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool TempFilePathActionExec(const std::string& extension, const std::string& resultVar) {
+  SetVariable(resultVar, TempFilePath(CleanTempExtension(extension)));
+  return true;
 }
 
 }  // namespace qp

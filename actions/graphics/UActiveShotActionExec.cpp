@@ -1,10 +1,21 @@
-// qpActiveShot: not implemented yet; the dispatcher hands back false.
+// qpActiveShot: captures the foreground window into a bitmap file.
+#include <windows.h>
+
 #include "actions/UActionExecs.h"
+#include "actions/graphics/UShotsUtilities.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
-bool ActiveShotActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool ActiveShotActionExec(const std::string& fileName, const std::string& resultVar) {
+  if (CaptureActiveWindow(fileName)) {
+    SetVariable(resultVar, kTrue);
+  } else {
+    DWORD error = GetLastError();  // before the host sees the "False"
+    SetVariable(resultVar, kFalse);
+    ReportSystemError(error);
+  }
+  return true;
 }
 
 }  // namespace qp

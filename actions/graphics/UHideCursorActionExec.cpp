@@ -1,10 +1,14 @@
-// qpHideCursor: not implemented yet; the dispatcher hands back false.
+// qpHideCursor: lowers the system's cursor display counter by one. The cursor
+// shows while the counter is 0 or more; the plug-in keeps no count of its own.
+#include <windows.h>
+
 #include "actions/UActionExecs.h"
 
 namespace qp {
 
 bool HideCursorActionExec() {
-  return false;
+  ShowCursor(FALSE);
+  return true;
 }
 
 }  // namespace qp

@@ -1,10 +1,11 @@
-// qpCanHibernate: not implemented yet; the dispatcher hands back false.
+// qpCanHibernate: tells whether the machine supports the hibernate state; always returns true.
 #include "actions/UActionExecs.h"
+#include "actions/system/USystemUtilities.h"
 
 namespace qp {
 
-bool CanHibernateActionExec(const std::string& /*arg1*/) {
-  return false;
+bool CanHibernateActionExec(const std::string& resultVariable) {
+  return PowerCapabilityAction(PowerCapability::Hibernate, resultVariable);
 }
 
 }  // namespace qp

@@ -1,10 +1,9 @@
-// qpHibernate: not implemented yet; the dispatcher hands back false.
+// qpHibernate: puts the machine into the hibernate state.
 #include "actions/UActionExecs.h"
+#include "actions/system/USystemUtilities.h"
 
 namespace qp {
 
-bool HibernateActionExec(const std::string& /*arg1*/) {
-  return false;
-}
+bool HibernateActionExec(const std::string& resultVariable) { return SuspendAction(true, resultVariable); }
 
 }  // namespace qp

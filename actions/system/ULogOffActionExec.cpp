@@ -1,10 +1,11 @@
-// qpLogOff: not implemented yet; the dispatcher hands back false.
+// qpLogOff: ends the interactive session (no privilege needed).
 #include "actions/UActionExecs.h"
+#include "actions/system/USystemUtilities.h"
 
 namespace qp {
 
-bool LogOffActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool LogOffActionExec(const std::string& optionWord, const std::string& resultVariable) {
+  return EndSessionAction(SessionEnd::LogOff, optionWord, resultVariable);
 }
 
 }  // namespace qp

@@ -1,10 +1,11 @@
-// qpPowerOff: not implemented yet; the dispatcher hands back false.
+// qpPowerOff: shuts down and switches the power off, where the machine supports it.
 #include "actions/UActionExecs.h"
+#include "actions/system/USystemUtilities.h"
 
 namespace qp {
 
-bool PowerOffActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool PowerOffActionExec(const std::string& optionWord, const std::string& resultVariable) {
+  return EndSessionAction(SessionEnd::PowerOff, optionWord, resultVariable);
 }
 
 }  // namespace qp

@@ -1,10 +1,11 @@
-// qpReboot: not implemented yet; the dispatcher hands back false.
+// qpReboot: shuts down and starts the system again.
 #include "actions/UActionExecs.h"
+#include "actions/system/USystemUtilities.h"
 
 namespace qp {
 
-bool RebootActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool RebootActionExec(const std::string& optionWord, const std::string& resultVariable) {
+  return EndSessionAction(SessionEnd::Reboot, optionWord, resultVariable);
 }
 
 }  // namespace qp

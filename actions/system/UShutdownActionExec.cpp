@@ -1,10 +1,11 @@
-// qpShutdown: not implemented yet; the dispatcher hands back false.
+// qpShutdown: shuts down to the point where the power can safely be switched off.
 #include "actions/UActionExecs.h"
+#include "actions/system/USystemUtilities.h"
 
 namespace qp {
 
-bool ShutdownActionExec(const std::string& /*arg1*/, const std::string& /*arg2*/) {
-  return false;
+bool ShutdownActionExec(const std::string& optionWord, const std::string& resultVariable) {
+  return EndSessionAction(SessionEnd::Shutdown, optionWord, resultVariable);
 }
 
 }  // namespace qp

@@ -1,10 +1,9 @@
-// qpSuspend: not implemented yet; the dispatcher hands back false.
+// qpSuspend: puts the machine into the suspend (sleep) state.
 #include "actions/UActionExecs.h"
+#include "actions/system/USystemUtilities.h"
 
 namespace qp {
 
-bool SuspendActionExec(const std::string& /*arg1*/) {
-  return false;
-}
+bool SuspendActionExec(const std::string& resultVariable) { return SuspendAction(false, resultVariable); }
 
 }  // namespace qp

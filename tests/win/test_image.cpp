@@ -67,7 +67,12 @@ TEST_F(ImageTest, ImportsWindowsSystemLibrariesOnly) {
     imported.push_back(name);
     EXPECT_TRUE(system.count(name)) << name << " is not a Windows system library";
   }
-  EXPECT_TRUE(std::find(imported.begin(), imported.end(), "kernel32.dll") != imported.end());
+  // The power-management library and the HTML Help control are imported by
+  // name, so they must be present when the library loads.
+  for (const char* required : {"kernel32.dll", "powrprof.dll", "hhctrl.ocx"})
+    EXPECT_TRUE(std::find(imported.begin(), imported.end(), required) != imported.end()) << required;
+  // The C++ runtime is linked in, not imported.
+  for (const auto& name : imported) EXPECT_EQ(name.find("lib"), std::string::npos) << name;
 }
 
 TEST_F(ImageTest, CarriesItsVersionAndStringResources) {
