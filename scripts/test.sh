@@ -10,3 +10,8 @@ echo "== native suite"
 ctest --test-dir "$root/native" --output-on-failure
 echo "== Windows suite (Wine)"
 scripts/with-wine.sh ctest --test-dir "$root/win" --output-on-failure
+echo "== fuzzers (short runs; scripts/fuzz.sh --long for ten minutes each)"
+QPU_FUZZ_SECONDS=${QPU_FUZZ_SECONDS:-10} scripts/fuzz.sh
+echo "== benchmarks (one pass on 1 KiB: they must build and run; figures come from scripts/bench-compare.py)"
+"$root/native/qpu_bench" --benchmark_filter='/1024$' --benchmark_min_time=0.001 >/dev/null
+python3 scripts/bench-compare.py --quick --bench "$root/native/qpu_bench" >/dev/null
