@@ -36,14 +36,14 @@ size_t CountByte(const char* s, size_t n, char c) {
   return count;
 }
 
-int HexDigit(char c) {
+}  // namespace
+
+int HexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
-
-}  // namespace
 
 bool IsBlank(std::string_view text) { return FirstNonBlank(text) == text.size(); }
 
@@ -81,7 +81,7 @@ bool TryReadInteger(std::string_view text, int32_t& value) {
   if (hex) {
     uint64_t v = 0;
     for (; i < n; ++i) {
-      int d = HexDigit(text[i]);
+      int d = HexDigitValue(text[i]);
       if (d < 0) return false;
       v = (v << 4) | static_cast<uint64_t>(d);
       if (v > 0xFFFFFFFFull) return false;  // leading zeros never get here

@@ -13,6 +13,9 @@ namespace qp {
 // A character of code 32 or less (space and the control characters).
 inline bool IsBlankChar(char c) { return static_cast<unsigned char>(c) <= 32; }
 
+// The value of one hexadecimal digit (either case), or -1.
+int HexDigitValue(char c);
+
 // Blank: nothing left after removing leading and trailing characters of code
 // 32 or less. Characters of code 33 and above (the no-break space included)
 // are never removed.

@@ -222,9 +222,9 @@ NewDialogOutcome RunNewFileDialog(const FileDialogSetup& setup, HWND owner, std:
       texts.push_back(ToWide(pair.first));
       texts.push_back(ToWide(pair.second));
     }
-    std::vector<COMDLG_FILTERSPEC> specs;
-    for (size_t i = 0; i < pairs.size(); ++i) specs.push_back({texts[2 * i].c_str(), texts[2 * i + 1].c_str()});
-    dialog->SetFileTypes(static_cast<UINT>(specs.size()), specs.data());
+    std::vector<COMDLG_FILTERSPEC> fileTypes;
+    for (size_t i = 0; i < pairs.size(); ++i) fileTypes.push_back({texts[2 * i].c_str(), texts[2 * i + 1].c_str()});
+    dialog->SetFileTypes(static_cast<UINT>(fileTypes.size()), fileTypes.data());
   }
   if (!setup.fileName.empty()) dialog->SetFileName(ToWide(setup.fileName).c_str());
   if (!setup.defaultExt.empty()) dialog->SetDefaultExtension(ToWide(setup.defaultExt).c_str());

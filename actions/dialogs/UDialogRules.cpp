@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/UTextRules.h"
+
 namespace qp {
 
 namespace {
@@ -66,13 +68,6 @@ unsigned KindBit(FileDialogKind kind) {
   return 0;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 }  // namespace
 
 uint32_t ColorDialogFlags(std::string_view options) {
@@ -87,7 +82,7 @@ bool TryReadSlotText(std::string_view text, uint32_t& value) {
   uint32_t result = 0;
   int significant = 0;
   for (char c : text) {
-    const int digit = HexDigit(c);
+    const int digit = HexDigitValue(c);
     if (digit < 0) return false;
     if (significant > 0 || digit != 0) ++significant;
     if (significant > 8) return false;

@@ -1,6 +1,4 @@
 // qpActiveShot: captures the foreground window into a bitmap file.
-#include <windows.h>
-
 #include "actions/UActionExecs.h"
 #include "actions/graphics/UShotsUtilities.h"
 #include "core/UUtilities.h"
@@ -8,13 +6,7 @@
 namespace qp {
 
 bool ActiveShotActionExec(const std::string& fileName, const std::string& resultVar) {
-  if (CaptureActiveWindow(fileName)) {
-    SetVariable(resultVar, kTrue);
-  } else {
-    DWORD error = GetLastError();  // before the host sees the "False"
-    SetVariable(resultVar, kFalse);
-    ReportSystemError(error);
-  }
+  WriteCaptureOutcome(CaptureActiveWindow(fileName), resultVar);
   return true;
 }
 

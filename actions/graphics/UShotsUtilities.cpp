@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "actions/graphics/UBitmapRules.h"
+#include "core/UUtilities.h"
 
 namespace qp {
 
@@ -167,5 +168,15 @@ bool CaptureWindow(HWND window, const std::string& fileName) {
 bool CaptureActiveWindow(const std::string& fileName) { return CaptureWindow(GetForegroundWindow(), fileName); }
 
 bool CaptureScreen(const std::string& fileName) { return CaptureWindow(GetDesktopWindow(), fileName); }
+
+void WriteCaptureOutcome(bool captured, const std::string& resultVar) {
+  if (captured) {
+    SetVariable(resultVar, kTrue);
+    return;
+  }
+  DWORD error = GetLastError();  // before the host sees the "False"
+  SetVariable(resultVar, kFalse);
+  ReportSystemError(error);
+}
 
 }  // namespace qp

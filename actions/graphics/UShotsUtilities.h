@@ -21,4 +21,8 @@ bool CaptureActiveWindow(const std::string& fileName);
 // CaptureWindow of the desktop window: the whole screen.
 bool CaptureScreen(const std::string& fileName);
 
+// The outcome of a capture as qpActiveShot and qpScreenShot write it: "True";
+// or "False" and then the system text of the error the capture left.
+void WriteCaptureOutcome(bool captured, const std::string& resultVar);
+
 }  // namespace qp

@@ -101,9 +101,9 @@ std::wstring Wide(LPCWSTR text) { return text ? std::wstring(text) : std::wstrin
     if (script_->onShow) script_->onShow();                                                              \
     return script_->showResult;                                                                          \
   }                                                                                                      \
-  HRESULT STDMETHODCALLTYPE SetFileTypes(UINT count, const COMDLG_FILTERSPEC* specs) override {          \
+  HRESULT STDMETHODCALLTYPE SetFileTypes(UINT count, const COMDLG_FILTERSPEC* types) override {          \
     script_->calls.push_back("SetFileTypes");                                                            \
-    for (UINT i = 0; i < count; ++i) script_->fileTypes.emplace_back(Wide(specs[i].pszName), Wide(specs[i].pszSpec)); \
+    for (UINT i = 0; i < count; ++i) script_->fileTypes.emplace_back(Wide(types[i].pszName), Wide(types[i].pszSpec)); \
     return S_OK;                                                                                         \
   }                                                                                                      \
   HRESULT STDMETHODCALLTYPE SetFileTypeIndex(UINT index) override {                                      \

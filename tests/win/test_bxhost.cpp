@@ -252,7 +252,7 @@ TEST_F(DemoTest, RunsToTheEndWithItsLinesInOrder) {
 
 // The demo's whole transcript, results included. Needs every action the demo
 // uses; enable it once they have all landed.
-TEST_F(DemoTest, DISABLED_TranscriptMatchesExpected) {
+TEST_F(DemoTest, TranscriptMatchesExpected) {
   EXPECT_TRUE(runner->RunFile("examples/demo.txt")) << runner->Error();
   std::vector<std::string> want = Split(ReadFile(kData + "demo.expected")), got = Split(transcript);
   for (size_t i = 0; i < want.size() || i < got.size(); ++i) {
