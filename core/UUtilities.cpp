@@ -47,6 +47,26 @@ void FreeHostString(HostString& target) {
   target = nullptr;
 }
 
+std::wstring AnsiToWide(std::string_view text) {
+  if (text.empty()) return std::wstring();
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], length);
+  return wide;
+}
+
+std::string WideToAnsi(std::wstring_view text) {
+  if (text.empty()) return std::string();
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::string();
+  std::string narrow(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), size, &narrow[0], length, nullptr, nullptr);
+  return narrow;
+}
+
 std::string LoadText(unsigned id) {
   // LoadStringW with a zero length hands back a pointer to the resource text
   // itself, so no text is ever cut at a buffer size; it is then turned into
@@ -54,10 +74,7 @@ std::string LoadText(unsigned id) {
   const wchar_t* wide = nullptr;
   int n = LoadStringW(static_cast<HINSTANCE>(LibraryInstance), id, reinterpret_cast<LPWSTR>(&wide), 0);
   if (n <= 0 || wide == nullptr) return std::string();
-  int len = WideCharToMultiByte(CP_ACP, 0, wide, n, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<size_t>(len > 0 ? len : 0), '\0');
-  if (len > 0) WideCharToMultiByte(CP_ACP, 0, wide, n, &text[0], len, nullptr, nullptr);
-  return text;
+  return WideToAnsi(std::wstring_view(wide, static_cast<size_t>(n)));
 }
 
 std::string SystemErrorText(uint32_t code) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/BxConvention.h"
 #include "core/UTextRules.h"
@@ -31,6 +32,11 @@ void RunHostLine(const std::string& line);
 // Host-string ownership (global-memory blocks).
 void AssignHostString(HostString& target, const std::string& text);
 void FreeHostString(HostString& target);
+
+// Text between the system's ANSI code page and UTF-16, whole (embedded zero
+// bytes included); a text the system cannot convert gives the empty text.
+std::wstring AnsiToWide(std::string_view text);
+std::string WideToAnsi(std::wstring_view text);
 
 // A text of the string table, loaded when used.
 std::string LoadText(unsigned id);

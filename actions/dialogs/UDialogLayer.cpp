@@ -69,25 +69,6 @@ bool UseNewFileDialogs() {
   return (GetVersion() & 0xFF) >= 6;
 }
 
-std::wstring ToWide(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  if (n <= 0) return std::wstring();
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-  return wide;
-}
-
-std::string FromWide(const wchar_t* text) {
-  if (text == nullptr || *text == L'\0') return std::string();
-  const int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 1) return std::string();
-  std::string narrow(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], n, nullptr, nullptr);
-  narrow.resize(static_cast<size_t>(n - 1));
-  return narrow;
-}
-
 // ---- File dialogs ------------------------------------------------------------
 
 namespace {
@@ -183,7 +164,7 @@ std::string ItemPath(IShellItem* item) {
   if (item == nullptr) return std::string();
   wchar_t* name = nullptr;
   std::string path;
-  if (SUCCEEDED(item->GetDisplayName(SIGDN_FILESYSPATH, &name)) && name != nullptr) path = FromWide(name);
+  if (SUCCEEDED(item->GetDisplayName(SIGDN_FILESYSPATH, &name)) && name != nullptr) path = WideToAnsi(name);
   if (name != nullptr) CoTaskMemFree(name);
   return path;
 }
@@ -197,7 +178,7 @@ IShellItem* FolderItem(const std::string& folder) {
   auto create = reinterpret_cast<CreateItem>(GetProcAddress(shell, "SHCreateItemFromParsingName"));
   if (create == nullptr) return nullptr;
   IShellItem* item = nullptr;
-  if (FAILED(create(ToWide(folder).c_str(), nullptr, IID_IShellItem, reinterpret_cast<void**>(&item)))) return nullptr;
+  if (FAILED(create(AnsiToWide(folder).c_str(), nullptr, IID_IShellItem, reinterpret_cast<void**>(&item)))) return nullptr;
   return item;
 }
 
@@ -214,20 +195,20 @@ NewDialogOutcome RunNewFileDialog(const FileDialogSetup& setup, HWND owner, std:
   if (FAILED(hr) || raw == nullptr) return NewDialogOutcome::Unavailable;
   ComPtr<IFileDialog> dialog(raw);
 
-  if (!setup.title.empty()) dialog->SetTitle(ToWide(setup.title).c_str());
+  if (!setup.title.empty()) dialog->SetTitle(AnsiToWide(setup.title).c_str());
   const auto pairs = FilterPairs(setup.filter);
   if (!pairs.empty()) {
     std::vector<std::wstring> texts;
     for (const auto& pair : pairs) {
-      texts.push_back(ToWide(pair.first));
-      texts.push_back(ToWide(pair.second));
+      texts.push_back(AnsiToWide(pair.first));
+      texts.push_back(AnsiToWide(pair.second));
     }
     std::vector<COMDLG_FILTERSPEC> fileTypes;
     for (size_t i = 0; i < pairs.size(); ++i) fileTypes.push_back({texts[2 * i].c_str(), texts[2 * i + 1].c_str()});
     dialog->SetFileTypes(static_cast<UINT>(fileTypes.size()), fileTypes.data());
   }
-  if (!setup.fileName.empty()) dialog->SetFileName(ToWide(setup.fileName).c_str());
-  if (!setup.defaultExt.empty()) dialog->SetDefaultExtension(ToWide(setup.defaultExt).c_str());
+  if (!setup.fileName.empty()) dialog->SetFileName(AnsiToWide(setup.fileName).c_str());
+  if (!setup.defaultExt.empty()) dialog->SetDefaultExtension(AnsiToWide(setup.defaultExt).c_str());
   if (!setup.initialDir.empty()) {
     ComPtr<IShellItem> folder(FolderItem(setup.initialDir));
     if (folder) dialog->SetFolder(folder.get());

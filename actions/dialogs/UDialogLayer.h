@@ -43,10 +43,6 @@ COLORREF ColorToRgb(int32_t color);
 // True when the system's newer file dialog is used: Windows 6 and later.
 bool UseNewFileDialogs();
 
-// ANSI <-> UTF-16 in the system's code page.
-std::wstring ToWide(const std::string& text);
-std::string FromWide(const wchar_t* text);
-
 // The eight arguments of the file and picture actions.
 struct FileDialogArgs {
   std::string fileName;

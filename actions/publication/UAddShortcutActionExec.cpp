@@ -5,8 +5,6 @@
 #include <objidl.h>
 #include <shlobj.h>
 
-#include <vector>
-
 #include "actions/UActionExecs.h"
 #include "actions/publication/UShortcutRules.h"
 #include "core/UUtilities.h"
@@ -32,15 +30,6 @@ struct ComRef {
   }
   void** Out() { return reinterpret_cast<void**>(&p); }
 };
-
-// The path in UTF-16 from the system's ANSI code page.
-std::wstring WidePath(const std::string& path) {
-  int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  if (n <= 0) return std::wstring();
-  std::vector<wchar_t> buffer(static_cast<size_t>(n));
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, buffer.data(), n);
-  return std::wstring(buffer.data());
-}
 
 // "False" and the system text of the HRESULT's error code.
 void ReportComFailure(const std::string& resultVar, HRESULT hr) {
@@ -87,7 +76,7 @@ bool AddShortcutActionExec(const std::string& target, const std::string& argumen
   link.p->SetWorkingDirectory(workingFolder.c_str());
 
   const std::string shortcutPath = ShortcutFilePath(folder, name);
-  file.p->Save(WidePath(shortcutPath).c_str(), FALSE);
+  file.p->Save(AnsiToWide(shortcutPath).c_str(), FALSE);
 
   if (FileExists(shortcutPath)) {
     SetVariable(resultVar, kTrue);
