@@ -4,10 +4,9 @@
 #include <ole2.h>
 #include <shobjidl.h>
 
-#include <memory>
-
 #include "actions/dialogs/UFontRules.h"
 #include "actions/dialogs/UPicturePreview.h"
+#include "core/UComRef.h"
 #include "core/UUtilities.h"
 
 namespace qp {
@@ -151,15 +150,6 @@ bool RunClassicFileDialog(const FileDialogSetup& setup, HWND owner, std::vector<
   return true;
 }
 
-// Releases a COM interface when it goes out of scope.
-struct ComRelease {
-  void operator()(IUnknown* unknown) const {
-    if (unknown != nullptr) unknown->Release();
-  }
-};
-template <typename T>
-using ComPtr = std::unique_ptr<T, ComRelease>;
-
 std::string ItemPath(IShellItem* item) {
   if (item == nullptr) return std::string();
   wchar_t* name = nullptr;
@@ -193,7 +183,7 @@ NewDialogOutcome RunNewFileDialog(const FileDialogSetup& setup, HWND owner, std:
                     : CoCreateInstance(CLSID_FileSaveDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileSaveDialog,
                                        reinterpret_cast<void**>(&raw));
   if (FAILED(hr) || raw == nullptr) return NewDialogOutcome::Unavailable;
-  ComPtr<IFileDialog> dialog(raw);
+  ComRef<IFileDialog> dialog(raw);
 
   if (!setup.title.empty()) dialog->SetTitle(AnsiToWide(setup.title).c_str());
   const auto pairs = FilterPairs(setup.filter);
@@ -210,7 +200,7 @@ NewDialogOutcome RunNewFileDialog(const FileDialogSetup& setup, HWND owner, std:
   if (!setup.fileName.empty()) dialog->SetFileName(AnsiToWide(setup.fileName).c_str());
   if (!setup.defaultExt.empty()) dialog->SetDefaultExtension(AnsiToWide(setup.defaultExt).c_str());
   if (!setup.initialDir.empty()) {
-    ComPtr<IShellItem> folder(FolderItem(setup.initialDir));
+    ComRef<IShellItem> folder(FolderItem(setup.initialDir));
     if (folder) dialog->SetFolder(folder.get());
   }
   if (!pairs.empty()) dialog->SetFileTypeIndex(setup.filterIndex);
@@ -223,19 +213,19 @@ NewDialogOutcome RunNewFileDialog(const FileDialogSetup& setup, HWND owner, std:
     IShellItemArray* rawItems = nullptr;
     if (FAILED(static_cast<IFileOpenDialog*>(dialog.get())->GetResults(&rawItems)) || rawItems == nullptr)
       return NewDialogOutcome::Cancelled;
-    ComPtr<IShellItemArray> items(rawItems);
+    ComRef<IShellItemArray> items(rawItems);
     DWORD count = 0;
     if (FAILED(items->GetCount(&count))) count = 0;
     for (DWORD i = 0; i < count; ++i) {
       IShellItem* rawItem = nullptr;
       if (FAILED(items->GetItemAt(i, &rawItem)) || rawItem == nullptr) continue;
-      ComPtr<IShellItem> item(rawItem);
+      ComRef<IShellItem> item(rawItem);
       paths.push_back(ItemPath(item.get()));
     }
   } else {
     IShellItem* rawItem = nullptr;
     if (FAILED(dialog->GetResult(&rawItem)) || rawItem == nullptr) return NewDialogOutcome::Cancelled;
-    ComPtr<IShellItem> item(rawItem);
+    ComRef<IShellItem> item(rawItem);
     paths.push_back(ItemPath(item.get()));
   }
   return NewDialogOutcome::Chosen;

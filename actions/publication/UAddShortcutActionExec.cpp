@@ -7,6 +7,7 @@
 
 #include "actions/UActionExecs.h"
 #include "actions/publication/UShortcutRules.h"
+#include "core/UComRef.h"
 #include "core/UUtilities.h"
 
 namespace qp {
@@ -17,19 +18,6 @@ const CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x
 const IID kShellLinkA = {0x000214EE, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 const IID kPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 const IID kUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-
-// Releases a COM interface when it goes out of scope, on every path.
-template <typename T>
-struct ComRef {
-  T* p = nullptr;
-  ComRef() = default;
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  ~ComRef() {
-    if (p != nullptr) p->Release();
-  }
-  void** Out() { return reinterpret_cast<void**>(&p); }
-};
 
 // "False" and the system text of the HRESULT's error code.
 void ReportComFailure(const std::string& resultVar, HRESULT hr) {
@@ -50,33 +38,33 @@ bool AddShortcutActionExec(const std::string& target, const std::string& argumen
   ComRef<IUnknown> object;
   HRESULT hr = CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, kUnknown,
                                 object.Out());
-  if (FAILED(hr) || object.p == nullptr) {
+  if (FAILED(hr) || !object) {
     ReportComFailure(resultVar, FAILED(hr) ? hr : E_NOINTERFACE);
     return true;
   }
   ComRef<IShellLinkA> link;
-  hr = object.p->QueryInterface(kShellLinkA, link.Out());
-  if (FAILED(hr) || link.p == nullptr) {
+  hr = object->QueryInterface(kShellLinkA, link.Out());
+  if (FAILED(hr) || !link) {
     ReportComFailure(resultVar, FAILED(hr) ? hr : E_NOINTERFACE);
     return true;
   }
   ComRef<IPersistFile> file;
-  hr = object.p->QueryInterface(kPersistFile, file.Out());
-  if (FAILED(hr) || file.p == nullptr) {
+  hr = object->QueryInterface(kPersistFile, file.Out());
+  if (FAILED(hr) || !file) {
     ReportComFailure(resultVar, FAILED(hr) ? hr : E_NOINTERFACE);
     return true;
   }
 
   // The setters' results are not examined: the file's presence decides.
-  link.p->SetArguments(arguments.c_str());
-  link.p->SetDescription(description.c_str());
-  link.p->SetShowCmd(SW_SHOWNORMAL);
-  link.p->SetPath(target.c_str());
+  link->SetArguments(arguments.c_str());
+  link->SetDescription(description.c_str());
+  link->SetShowCmd(SW_SHOWNORMAL);
+  link->SetPath(target.c_str());
   const std::string workingFolder = ShortcutTargetFolder(target);
-  link.p->SetWorkingDirectory(workingFolder.c_str());
+  link->SetWorkingDirectory(workingFolder.c_str());
 
   const std::string shortcutPath = ShortcutFilePath(folder, name);
-  file.p->Save(AnsiToWide(shortcutPath).c_str(), FALSE);
+  file->Save(AnsiToWide(shortcutPath).c_str(), FALSE);
 
   if (FileExists(shortcutPath)) {
     SetVariable(resultVar, kTrue);
