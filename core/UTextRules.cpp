@@ -113,16 +113,19 @@ int32_t ReadInteger(std::string_view text, int32_t defaultValue) {
   return TryReadInteger(text, v) ? v : defaultValue;
 }
 
-std::string IntToText(int32_t value) {
-  char buf[16];
-  uint32_t u = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+std::string UInt64ToText(uint64_t value) {
+  char buf[24];
   char* p = buf + sizeof buf;
   do {
-    *--p = static_cast<char>('0' + u % 10);
-    u /= 10;
-  } while (u != 0);
-  if (value < 0) *--p = '-';
+    *--p = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
   return std::string(p, buf + sizeof buf);
+}
+
+std::string IntToText(int32_t value) {
+  const uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+  return value < 0 ? "-" + UInt64ToText(magnitude) : UInt64ToText(magnitude);
 }
 
 std::vector<std::string> SplitText(std::string_view separator, std::string_view text) {

@@ -34,6 +34,8 @@ int32_t ReadInteger(std::string_view text, int32_t defaultValue);
 
 // Decimal text of a signed 32-bit number ("-1", "0", "42").
 std::string IntToText(int32_t value);
+// Decimal text of an unsigned 64-bit number, without sign or leading zeros.
+std::string UInt64ToText(uint64_t value);
 
 // The split list: Text cut at every occurrence of Separator (bytes, exact,
 // non-overlapping, left to right). k occurrences give k + 1 pieces; an empty

@@ -108,16 +108,4 @@ std::string CleanTempExtension(std::string_view extension) {
   return cleaned;
 }
 
-std::string UInt64ToText(uint64_t value) {
-  char digits[24];
-  int n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  std::string text;
-  while (n > 0) text.push_back(digits[--n]);
-  return text;
-}
-
 }  // namespace qp

@@ -42,7 +42,4 @@ bool SystemDrivesFilter(std::string_view word, bool& all, unsigned& type);
 // The extension of qpTempFilePath with every "." removed.
 std::string CleanTempExtension(std::string_view extension);
 
-// Decimal text of an unsigned 64-bit number.
-std::string UInt64ToText(uint64_t value);
-
 }  // namespace qp

@@ -137,13 +137,6 @@ TEST(TempExtensionTest, EveryDotGoesNothingElse) {
   for (const Case& c : cases) EXPECT_EQ(CleanTempExtension(c.extension), c.cleaned) << c.extension;
 }
 
-TEST(UInt64TextTest, FullRange) {
-  EXPECT_EQ(UInt64ToText(0), "0");
-  EXPECT_EQ(UInt64ToText(4294967296ull), "4294967296");
-  EXPECT_EQ(UInt64ToText(5368709120ull), "5368709120");
-  EXPECT_EQ(UInt64ToText(18446744073709551615ull), "18446744073709551615");
-}
-
 uint32_t U32At(const std::string& s, size_t at) {
   return static_cast<uint8_t>(s[at]) | static_cast<uint8_t>(s[at + 1]) << 8 | static_cast<uint8_t>(s[at + 2]) << 16 |
          static_cast<uint32_t>(static_cast<uint8_t>(s[at + 3])) << 24;

@@ -68,6 +68,13 @@ TEST(IntegerRuleTest, DecimalTextRoundTrips) {
   EXPECT_EQ(IntToText(INT32_MIN), "-2147483648");
 }
 
+TEST(UInt64TextTest, FullRange) {
+  EXPECT_EQ(UInt64ToText(0), "0");
+  EXPECT_EQ(UInt64ToText(4294967296ull), "4294967296");
+  EXPECT_EQ(UInt64ToText(5368709120ull), "5368709120");
+  EXPECT_EQ(UInt64ToText(18446744073709551615ull), "18446744073709551615");
+}
+
 struct SplitCase {
   const char* separator;
   const char* text;
