@@ -21,6 +21,17 @@ inline std::string PluginPath() { return BesideTests("qpUtilR.bxr"); }
 
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
+// The system's message for a code with its final line break and full stop
+// removed, the form in which the plug-in writes it into LastError.
+inline std::string ExpectedSystemText(DWORD code) {
+  char buffer[256];
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, buffer,
+                           sizeof buffer, nullptr);
+  if (n > sizeof buffer) n = 0;
+  while (n > 0 && (static_cast<unsigned char>(buffer[n - 1]) <= 32 || buffer[n - 1] == '.')) --n;
+  return std::string(buffer, n);
+}
+
 class PluginTest : public ::testing::Test {
  protected:
   void SetUp() override {

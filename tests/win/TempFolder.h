@@ -69,14 +69,4 @@ inline bool ReadFileBytes(const std::string& path, std::string& bytes) {
 
 inline bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// The system's message for a code as the plug-in reports it: without the
-// final line break and full stop.
-inline std::string ExpectedSystemText(DWORD code) {
-  char buffer[256];
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, buffer,
-                           sizeof buffer, nullptr);
-  while (n > 0 && (static_cast<unsigned char>(buffer[n - 1]) <= 32 || buffer[n - 1] == '.')) --n;
-  return std::string(buffer, n);
-}
-
 }  // namespace qptest

@@ -134,7 +134,7 @@ TEST_F(HostLinesTest, AFileThatCannotBeReadRunsNothingAndReportsTheSystemText) {
   EXPECT_TRUE(Exec(kExecActions, {path}));
   CloseHandle(lock);
   EXPECT_TRUE(host.Lines().empty());
-  EXPECT_EQ(host.Writes(), (Writes{{"LastError", SystemText(ERROR_SHARING_VIOLATION)}}));
+  EXPECT_EQ(host.Writes(), (Writes{{"LastError", ExpectedSystemText(ERROR_SHARING_VIOLATION)}}));
 }
 
 TEST_F(HostLinesTest, TheFileIsClosedBeforeTheFirstLineAndLaterChangesDoNotCount) {
@@ -317,7 +317,7 @@ TEST_F(ClearVariablesTest, ASavedFileThatCannotBeReadClearsNothingAndIsStillRemo
   saves = {{true, "A=1\r\n"}};
   EXPECT_TRUE(Exec(kClearVariables, {"*,Last"}));
   EXPECT_EQ(SentLines(), Join({{"Save#0"}, ClearLines("Last")}));
-  EXPECT_EQ(host.Writes(), (Writes{{"LastError", SystemText(ERROR_SHARING_VIOLATION)}}));
+  EXPECT_EQ(host.Writes(), (Writes{{"LastError", ExpectedSystemText(ERROR_SHARING_VIOLATION)}}));
   if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
   ExpectNoFileLeft();
 }
@@ -416,7 +416,7 @@ TEST_F(AddShortcutTest, AMissingShortcutFolderWritesFalseThenTheSystemText) {
   const std::string target = scratch.Write("app.exe", "MZ");
   const std::string folder = scratch.File("no\\such\\folder");
   EXPECT_TRUE(Exec(kAddShortcut, {target, "", folder, "Tools", "", "Result"}));
-  EXPECT_EQ(host.Writes(), (Writes{{"Result", "False"}, {"LastError", SystemText(ERROR_PATH_NOT_FOUND)}}));
+  EXPECT_EQ(host.Writes(), (Writes{{"Result", "False"}, {"LastError", ExpectedSystemText(ERROR_PATH_NOT_FOUND)}}));
 }
 
 HRESULT WINAPI RefuseCreate(REFCLSID, LPUNKNOWN, DWORD context, REFIID, LPVOID* out) {
@@ -446,7 +446,7 @@ TEST_F(AddShortcutTest, AnObjectThatCannotBeMadeWritesFalseAndTheCodesText) {
   const std::string target = scratch.Write("app.exe", "MZ");
   Hook("ole32.dll", "CoCreateInstance", &RefuseCreate);
   EXPECT_TRUE(Exec(kAddShortcut, {target, "", scratch.Path(), "Tools", "", "Result"}));
-  EXPECT_EQ(host.Writes(), (Writes{{"Result", "False"}, {"LastError", SystemText(ERROR_ACCESS_DENIED)}}));
+  EXPECT_EQ(host.Writes(), (Writes{{"Result", "False"}, {"LastError", ExpectedSystemText(ERROR_ACCESS_DENIED)}}));
   EXPECT_FALSE(FilePresent(scratch.File("Tools.lnk")));
 }
 
@@ -457,7 +457,7 @@ TEST_F(AddShortcutTest, AnObjectWithoutTheShellLinkInterfaceIsReleased) {
   Hook("ole32.dll", "CoCreateInstance", &CreateBare);
   EXPECT_TRUE(Exec(kAddShortcut, {target, "", scratch.Path(), "Tools", "", "Result"}));
   EXPECT_EQ(bare.refs, 0);
-  EXPECT_EQ(host.Writes(), (Writes{{"Result", "False"}, {"LastError", SystemText(E_NOINTERFACE & 0xFFFF)}}));
+  EXPECT_EQ(host.Writes(), (Writes{{"Result", "False"}, {"LastError", ExpectedSystemText(E_NOINTERFACE & 0xFFFF)}}));
   g_bare = nullptr;
 }
 

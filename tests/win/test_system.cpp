@@ -152,17 +152,6 @@ BOOLEAN WINAPI RecordIsPwrHibernateAllowed() {
   return g.hibernateAllowed;
 }
 
-// The system's text for a code as the plug-in reports it: FormatMessageA
-// without the final line break and full stop.
-std::string SystemText(DWORD code) {
-  char buffer[256];
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, buffer,
-                           sizeof buffer, nullptr);
-  std::string text(buffer, n);
-  while (!text.empty() && (static_cast<unsigned char>(text.back()) <= 32 || text.back() == '.')) text.pop_back();
-  return text;
-}
-
 using Calls = std::vector<std::string>;
 const Calls kTokenCalls = {"version", "open", "lookup", "adjust", "close"};
 
@@ -313,8 +302,8 @@ TEST_F(SystemTest, PrivilegeFailuresReportTheFailingStepsCodeAndStop) {
       Calls expected = f.tokenCalls;
       if (a.index == 39) expected.insert(expected.begin(), "allowed power-off");
       EXPECT_EQ(g.calls, expected);
-      EXPECT_FALSE(SystemText(f.code).empty());
-      EXPECT_EQ(host.Writes(), (Writes{{"LastError", SystemText(f.code)}, {"R", "False"}}));
+      EXPECT_FALSE(ExpectedSystemText(f.code).empty());
+      EXPECT_EQ(host.Writes(), (Writes{{"LastError", ExpectedSystemText(f.code)}, {"R", "False"}}));
     }
   }
 }
@@ -330,7 +319,7 @@ TEST_F(SystemTest, FailingSystemCallReportsItsCodeThenFalse) {
     host.ClearEvents();
     EXPECT_FALSE(Exec(a.index, ArgsFor(a)));
     EXPECT_EQ(g.calls, Join({a.before, {a.final}}));
-    EXPECT_EQ(host.Writes(), (Writes{{"LastError", SystemText(ERROR_SHUTDOWN_IN_PROGRESS)}, {"R", "False"}}));
+    EXPECT_EQ(host.Writes(), (Writes{{"LastError", ExpectedSystemText(ERROR_SHUTDOWN_IN_PROGRESS)}, {"R", "False"}}));
   }
 }
 
@@ -377,7 +366,7 @@ TEST_F(SystemTest, BlankResultVariableStillActsAndReportsFailures) {
   g.adjustError = ERROR_NOT_ALL_ASSIGNED;
   host.ClearEvents();
   EXPECT_FALSE(Exec(43, {""}));
-  EXPECT_EQ(host.Writes(), (Writes{{"LastError", SystemText(1300)}}));
+  EXPECT_EQ(host.Writes(), (Writes{{"LastError", ExpectedSystemText(1300)}}));
 }
 
 TEST_F(SystemTest, CapabilityQueriesAskOneFunctionAndReadOnlyItsByte) {
@@ -425,7 +414,7 @@ TEST_F(ErrorMessageTest, WritesTheSystemTextWithoutItsLineBreakAndFullStop) {
   DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, 5, 0, raw,
                            sizeof raw, nullptr);
   ASSERT_GT(n, 0u);
-  std::string expected = SystemText(5);
+  std::string expected = ExpectedSystemText(5);
   ASSERT_FALSE(expected.empty());
   ASSERT_EQ(std::string(raw, n).rfind(expected, 0), 0u);
 

@@ -264,17 +264,8 @@ TEST_F(TextActionTest, ResultNameIsUsedUntrimmedAndLastErrorStays) {
   EXPECT_EQ(host.Var("LastError"), "earlier failure");
 }
 
-// The system's text for a Windows error code, trimmed of its final blanks and
-// full stop, as the plug-in writes it into LastError.
-std::string SystemText(DWORD code) {
-  char buffer[256] = {};
-  DWORD n = FormatMessageA(0x3200, nullptr, code, 0, buffer, sizeof buffer, nullptr);
-  while (n > 0 && (static_cast<unsigned char>(buffer[n - 1]) <= 32 || buffer[n - 1] == '.')) --n;
-  return std::string(buffer, n);
-}
-
 TEST_F(TextActionTest, RepetitionTooLongToHoldReportsMemoryAndWritesEmpty) {
-  const std::string outOfMemory = SystemText(ERROR_NOT_ENOUGH_MEMORY);
+  const std::string outOfMemory = ExpectedSystemText(ERROR_NOT_ENOUGH_MEMORY);
   ASSERT_FALSE(outOfMemory.empty());
   // Beyond a 32-bit signed length; then within it but beyond what a 32-bit
   // process can allocate in one piece.
